@@ -1,0 +1,121 @@
+#include "web/worker.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+using namespace std::chrono_literals;
+
+namespace ftq {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+struct Gate {
+    std::mutex mutex;
+    std::condition_variable cv;
+    bool open = false;
+    void release()
+    {
+        std::lock_guard lock(mutex);
+        open = true;
+        cv.notify_all();
+    }
+    void wait()
+    {
+        std::unique_lock lock(mutex);
+        cv.wait(lock, [this] { return open; });
+    }
+};
+
+TEST(WaitForWorker, withoutEventLoop_returnsWhenWorkEnds)
+{
+    std::atomic<int> result = 0;
+    auto signal = startThread([&] { result = 42; });
+    EXPECT_TRUE(waitForWorker(*signal, 5s));
+    EXPECT_EQ(result, 42);
+}
+
+TEST(WaitForWorker, withoutEventLoop_returnsAtDeadline_andAbandonedWorkerEndsHarmlessly)
+{
+    auto gate = std::make_shared<Gate>();
+    auto signal = startThread([gate] { gate->wait(); });
+
+    const auto start = Clock::now();
+    EXPECT_FALSE(waitForWorker(*signal, 300ms));
+    const auto took = Clock::now() - start;
+    EXPECT_GE(took, 300ms);
+    EXPECT_LT(took, 600ms);
+
+    gate->release();
+    EXPECT_TRUE(waitForWorker(*signal, 5s)); // the late end still reaches a live signal
+}
+
+TEST(WaitForWorker, zeroLimit_isAlreadyTimedOut)
+{
+    auto signal = startThread([] {});
+    std::this_thread::sleep_for(50ms);
+    EXPECT_FALSE(waitForWorker(*signal, 0ms));
+}
+
+TEST(WaitForWorker, withEventLoop_processesEventsWhileWaiting)
+{
+    int argc = 1;
+    char name[] = "worker_test";
+    char *argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+
+    auto gate = std::make_shared<Gate>();
+    auto signal = startThread([gate] { gate->wait(); });
+    bool timerRan = false;
+    QTimer::singleShot(20ms, [&] {
+        timerRan = true;
+        gate->release();
+    });
+    EXPECT_TRUE(waitForWorker(*signal, 5s));
+    EXPECT_TRUE(timerRan);
+}
+
+TEST(WaitForWorker, withEventLoop_nestedWaitRunsWhileOuterWaits)
+{
+    int argc = 1;
+    char name[] = "worker_test";
+    char *argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+
+    auto outerGate = std::make_shared<Gate>();
+    auto outer = startThread([outerGate] { outerGate->wait(); });
+    bool innerFinished = false;
+    QTimer::singleShot(10ms, [&] {
+        auto inner = startThread([] { std::this_thread::sleep_for(30ms); });
+        innerFinished = waitForWorker(*inner, 5s);
+        outerGate->release();
+    });
+    EXPECT_TRUE(waitForWorker(*outer, 5s));
+    EXPECT_TRUE(innerFinished);
+}
+
+TEST(WaitForWorker, withEventLoop_returnsAtDeadlineWithQuietQueue)
+{
+    int argc = 1;
+    char name[] = "worker_test";
+    char *argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+
+    auto gate = std::make_shared<Gate>();
+    auto signal = startThread([gate] { gate->wait(); });
+    const auto start = Clock::now();
+    EXPECT_FALSE(waitForWorker(*signal, 300ms));
+    const auto took = Clock::now() - start;
+    EXPECT_GE(took, 300ms);
+    EXPECT_LT(took, 600ms);
+    gate->release();
+    EXPECT_TRUE(waitForWorker(*signal, 5s));
+}
+
+} // namespace
+} // namespace ftq
