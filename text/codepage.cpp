@@ -1,6 +1,7 @@
 #include "text/codepage.h"
 
 #include <unicode/ucnv.h>
+#include <unicode/ucnv_cb.h>
 
 #include <memory>
 
@@ -22,46 +23,74 @@ const char *icuName(int codePage)
     }
 }
 
+// ICU's own substitution skips default-ignorable characters such as U+00AD; here every
+// character the code page lacks is written as "?", as the conversions promise.
+void writeQuestionMark(const void *, UConverterFromUnicodeArgs *args, const UChar *, int32_t,
+                       UChar32, UConverterCallbackReason reason, UErrorCode *status)
+{
+    if (reason > UCNV_IRREGULAR)
+        return;
+    *status = U_ZERO_ERROR;
+    ucnv_cbFromUWriteBytes(args, "?", 1, 0, status);
+}
+
 // Opening a converter costs far more than a short conversion, and a converter is not
 // thread-safe: keep one per thread and code page.
 UConverter *converterFor(int codePage)
 {
     thread_local Converter utf8, gbk, big5;
-    Converter *slot = codePage == codepage::utf8  ? &utf8
-                      : codePage == codepage::gbk ? &gbk
+    Converter *slot = codePage == codepage::utf8   ? &utf8
+                      : codePage == codepage::gbk  ? &gbk
                       : codePage == codepage::big5 ? &big5
                                                    : nullptr;
     if (!slot)
         return nullptr;
     if (!*slot) {
         UErrorCode status = U_ZERO_ERROR;
-        slot->reset(ucnv_open(icuName(codePage), &status));
-        if (U_FAILURE(status)) {
-            slot->reset();
+        Converter conv(ucnv_open(icuName(codePage), &status));
+        if (U_FAILURE(status))
             return nullptr;
-        }
-        status = U_ZERO_ERROR;
-        ucnv_setSubstChars(slot->get(), "?", 1, &status);
+        ucnv_setFromUCallBack(conv.get(), writeQuestionMark, nullptr, nullptr, nullptr, &status);
+        if (U_FAILURE(status))
+            return nullptr;
+        *slot = std::move(conv);
     }
-    ucnv_reset(slot->get());
     return slot->get();
 }
 
 } // namespace
+
+bool isSupportedCodePage(int codePage)
+{
+    return converterFor(codePage) != nullptr;
+}
 
 std::u16string toUtf16(std::string_view bytes, int codePage)
 {
     UConverter *conv = converterFor(codePage);
     if (!conv || bytes.empty())
         return {};
-    // No code page here turns one byte into more than two UTF-16 units.
-    std::u16string out(bytes.size() * 2 + 2, u'\0');
-    UErrorCode status = U_ZERO_ERROR;
-    const int32_t n = ucnv_toUChars(conv, out.data(), static_cast<int32_t>(out.size()), bytes.data(),
-                                    static_cast<int32_t>(bytes.size()), &status);
-    if (U_FAILURE(status))
-        return {};
-    out.resize(static_cast<size_t>(n));
+    ucnv_resetToUnicode(conv);
+    // One byte never yields more than one unit in these code pages; the loop still grows the
+    // buffer should a converter ever write more.
+    std::u16string out(bytes.size() + 1, u'\0');
+    const char *source = bytes.data();
+    const char *const sourceEnd = source + bytes.size();
+    size_t written = 0;
+    for (;;) {
+        UChar *target = out.data() + written;
+        UErrorCode status = U_ZERO_ERROR;
+        ucnv_toUnicode(conv, &target, out.data() + out.size(), &source, sourceEnd, nullptr, true,
+                       &status);
+        written = static_cast<size_t>(target - out.data());
+        if (status != U_BUFFER_OVERFLOW_ERROR) {
+            if (U_FAILURE(status))
+                return {};
+            break;
+        }
+        out.resize(out.size() * 2);
+    }
+    out.resize(written);
     return out;
 }
 
@@ -70,13 +99,25 @@ std::string fromUtf16(std::u16string_view text, int codePage)
     UConverter *conv = converterFor(codePage);
     if (!conv || text.empty())
         return {};
-    std::string out(text.size() * 4 + 4, '\0');
-    UErrorCode status = U_ZERO_ERROR;
-    const int32_t n = ucnv_fromUChars(conv, out.data(), static_cast<int32_t>(out.size()), text.data(),
-                                      static_cast<int32_t>(text.size()), &status);
-    if (U_FAILURE(status))
-        return {};
-    out.resize(static_cast<size_t>(n));
+    ucnv_resetFromUnicode(conv);
+    std::string out(text.size() * static_cast<size_t>(ucnv_getMaxCharSize(conv)) + 1, '\0');
+    const UChar *source = text.data();
+    const UChar *const sourceEnd = source + text.size();
+    size_t written = 0;
+    for (;;) {
+        char *target = out.data() + written;
+        UErrorCode status = U_ZERO_ERROR;
+        ucnv_fromUnicode(conv, &target, out.data() + out.size(), &source, sourceEnd, nullptr, true,
+                         &status);
+        written = static_cast<size_t>(target - out.data());
+        if (status != U_BUFFER_OVERFLOW_ERROR) {
+            if (U_FAILURE(status))
+                return {};
+            break;
+        }
+        out.resize(out.size() * 2);
+    }
+    out.resize(written);
     return out;
 }
 

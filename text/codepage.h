@@ -12,6 +12,9 @@ inline constexpr int gbk = 936;  // every text inside the program
 inline constexpr int big5 = 950;
 } // namespace codepage
 
+// Whether the code page is one of the above and its converter can be opened.
+bool isSupportedCodePage(int codePage);
+
 // Decodes bytes of `codePage` to UTF-16; malformed input becomes U+FFFD. Unknown code page: empty.
 std::u16string toUtf16(std::string_view bytes, int codePage);
 

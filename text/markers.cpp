@@ -5,21 +5,6 @@
 namespace ftq {
 namespace {
 
-char foldAscii(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool equalAt(std::string_view hay, size_t at, std::string_view needle, bool ignoreCase)
-{
-    if (!ignoreCase)
-        return hay.compare(at, needle.size(), needle) == 0;
-    for (size_t i = 0; i < needle.size(); ++i)
-        if (foldAscii(hay[at + i]) != foldAscii(needle[i]))
-            return false;
-    return true;
-}
-
 std::string replaceQuotePlaceholder(std::string_view marker)
 {
     static constexpr std::string_view placeholder = "#\xD2\xFD\xBA\xC5"; // "#引号"
@@ -41,22 +26,6 @@ std::string replaceQuotePlaceholder(std::string_view marker)
 }
 
 } // namespace
-
-int findText(std::string_view haystack, std::string_view needle, int start, bool ignoreCase)
-{
-    const size_t from = static_cast<size_t>(std::max(start, 1) - 1);
-    if (from >= haystack.size())
-        return -1;
-    if (needle.empty())
-        return 1;
-    size_t at = from;
-    while (at < haystack.size() && haystack.size() - at >= needle.size()) {
-        if (equalAt(haystack, at, needle, ignoreCase))
-            return static_cast<int>(at + 1);
-        at += static_cast<unsigned char>(haystack[at]) >= 0x80 ? 2 : 1;
-    }
-    return -1;
-}
 
 std::string textBetween(std::string_view text, std::string_view leftMarker,
                         std::string_view rightMarker, int startPosition, bool caseSensitive)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/search.h"
+
 #include <string>
 #include <string_view>
 
@@ -8,9 +10,6 @@
 // Positions are byte positions from 1; -1 means "not found". A byte >= 0x80 starts a two-byte
 // character and no match starts on its second byte. Ignoring case folds ASCII letters only.
 namespace ftq {
-
-// The one search both cutters use: the position of `needle` in `haystack` at or after `start`.
-int findText(std::string_view haystack, std::string_view needle, int start, bool ignoreCase);
 
 // What stands between the first `leftMarker` at or after `startPosition` and the first
 // `rightMarker` after it. In both markers "#引号" stands for a double quote.
