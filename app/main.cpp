@@ -1,0 +1,6 @@
+#include "app/start_up.h"
+
+int main()
+{
+    return ftq::startUp();
+}
