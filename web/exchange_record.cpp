@@ -1,5 +1,7 @@
 #include "web/exchange_record.h"
 
+#include <utility>
+
 namespace ftq {
 
 void MemoryFile::write(std::string_view data)
@@ -35,6 +37,19 @@ void ExchangeRecord::set(int slot, std::string_view bytes)
 {
     if (slot >= 0 && slot < slotCount)
         m_slots[static_cast<size_t>(slot)].assign(bytes);
+}
+
+void ExchangeRecord::adopt(int slot, std::string &&bytes)
+{
+    if (slot >= 0 && slot < slotCount)
+        m_slots[static_cast<size_t>(slot)] = std::move(bytes);
+}
+
+std::string ExchangeRecord::take(int slot)
+{
+    if (slot < 0 || slot >= slotCount)
+        return {};
+    return std::exchange(m_slots[static_cast<size_t>(slot)], std::string());
 }
 
 bool ExchangeRecord::writeTo(MemoryFile &file) const

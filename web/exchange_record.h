@@ -47,6 +47,9 @@ public:
     // The slot taken as a text: up to its first zero byte.
     std::string_view text(int slot) const;
     void set(int slot, std::string_view bytes);
+    // Moves bytes in and out without a copy: a reply body may be many megabytes.
+    void adopt(int slot, std::string &&bytes);
+    std::string take(int slot);
 
     // Each slot as a 32-bit little-endian count and its bytes, from the start of `file`.
     bool writeTo(MemoryFile &file) const;
