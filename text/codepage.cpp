@@ -65,33 +65,44 @@ bool isSupportedCodePage(int codePage)
     return converterFor(codePage) != nullptr;
 }
 
+namespace {
+
+// Runs one ICU conversion over the whole source, growing `out` while ICU reports it full.
+template <typename Out, typename In, typename Convert>
+bool convertAll(Out &out, const In *source, const In *sourceEnd, Convert convert)
+{
+    size_t written = 0;
+    for (;;) {
+        auto *target = out.data() + written;
+        UErrorCode status = U_ZERO_ERROR;
+        convert(&target, out.data() + out.size(), &source, sourceEnd, &status);
+        written = static_cast<size_t>(target - out.data());
+        if (status != U_BUFFER_OVERFLOW_ERROR) {
+            out.resize(written);
+            return U_SUCCESS(status);
+        }
+        out.resize(out.size() * 2);
+    }
+}
+
+} // namespace
+
 std::u16string toUtf16(std::string_view bytes, int codePage)
 {
     UConverter *conv = converterFor(codePage);
     if (!conv || bytes.empty())
         return {};
     ucnv_resetToUnicode(conv);
-    // One byte never yields more than one unit in these code pages; the loop still grows the
-    // buffer should a converter ever write more.
+    // One byte never yields more than one unit in these code pages; the buffer still grows
+    // should a converter ever write more.
     std::u16string out(bytes.size() + 1, u'\0');
-    const char *source = bytes.data();
-    const char *const sourceEnd = source + bytes.size();
-    size_t written = 0;
-    for (;;) {
-        UChar *target = out.data() + written;
-        UErrorCode status = U_ZERO_ERROR;
-        ucnv_toUnicode(conv, &target, out.data() + out.size(), &source, sourceEnd, nullptr, true,
-                       &status);
-        written = static_cast<size_t>(target - out.data());
-        if (status != U_BUFFER_OVERFLOW_ERROR) {
-            if (U_FAILURE(status))
-                return {};
-            break;
-        }
-        out.resize(out.size() * 2);
-    }
-    out.resize(written);
-    return out;
+    const bool ok = convertAll(out, bytes.data(), bytes.data() + bytes.size(),
+                               [conv](UChar **target, const UChar *targetEnd, const char **source,
+                                      const char *sourceEnd, UErrorCode *status) {
+                                   ucnv_toUnicode(conv, target, targetEnd, source, sourceEnd,
+                                                  nullptr, true, status);
+                               });
+    return ok ? out : std::u16string();
 }
 
 std::string fromUtf16(std::u16string_view text, int codePage)
@@ -101,24 +112,13 @@ std::string fromUtf16(std::u16string_view text, int codePage)
         return {};
     ucnv_resetFromUnicode(conv);
     std::string out(text.size() * static_cast<size_t>(ucnv_getMaxCharSize(conv)) + 1, '\0');
-    const UChar *source = text.data();
-    const UChar *const sourceEnd = source + text.size();
-    size_t written = 0;
-    for (;;) {
-        char *target = out.data() + written;
-        UErrorCode status = U_ZERO_ERROR;
-        ucnv_fromUnicode(conv, &target, out.data() + out.size(), &source, sourceEnd, nullptr, true,
-                         &status);
-        written = static_cast<size_t>(target - out.data());
-        if (status != U_BUFFER_OVERFLOW_ERROR) {
-            if (U_FAILURE(status))
-                return {};
-            break;
-        }
-        out.resize(out.size() * 2);
-    }
-    out.resize(written);
-    return out;
+    const bool ok = convertAll(out, text.data(), text.data() + text.size(),
+                               [conv](char **target, const char *targetEnd, const UChar **source,
+                                      const UChar *sourceEnd, UErrorCode *status) {
+                                   ucnv_fromUnicode(conv, target, targetEnd, source, sourceEnd,
+                                                    nullptr, true, status);
+                               });
+    return ok ? out : std::string();
 }
 
 } // namespace ftq

@@ -62,13 +62,17 @@ TEST(WaitForWorker, zeroLimit_isAlreadyTimedOut)
     EXPECT_FALSE(waitForWorker(*signal, 0ms));
 }
 
-TEST(WaitForWorker, withEventLoop_processesEventsWhileWaiting)
+// The waiting thread runs a Qt event loop, as the GUI thread does.
+class WaitForWorkerWithEventLoop : public ::testing::Test
 {
-    int argc = 1;
-    char name[] = "worker_test";
-    char *argv[] = {name, nullptr};
-    QCoreApplication app(argc, argv);
+    int m_argc = 1;
+    char m_name[12] = "worker_test";
+    char *m_argv[2] = {m_name, nullptr};
+    QCoreApplication m_app{m_argc, m_argv};
+};
 
+TEST_F(WaitForWorkerWithEventLoop, processesEventsWhileWaiting)
+{
     auto gate = std::make_shared<Gate>();
     auto signal = startThread([gate] { gate->wait(); });
     bool timerRan = false;
@@ -80,13 +84,8 @@ TEST(WaitForWorker, withEventLoop_processesEventsWhileWaiting)
     EXPECT_TRUE(timerRan);
 }
 
-TEST(WaitForWorker, withEventLoop_nestedWaitRunsWhileOuterWaits)
+TEST_F(WaitForWorkerWithEventLoop, nestedWaitRunsWhileOuterWaits)
 {
-    int argc = 1;
-    char name[] = "worker_test";
-    char *argv[] = {name, nullptr};
-    QCoreApplication app(argc, argv);
-
     auto outerGate = std::make_shared<Gate>();
     auto outer = startThread([outerGate] { outerGate->wait(); });
     bool innerFinished = false;
@@ -99,13 +98,8 @@ TEST(WaitForWorker, withEventLoop_nestedWaitRunsWhileOuterWaits)
     EXPECT_TRUE(innerFinished);
 }
 
-TEST(WaitForWorker, withEventLoop_returnsAtDeadlineWithQuietQueue)
+TEST_F(WaitForWorkerWithEventLoop, returnsAtDeadlineWithQuietQueue)
 {
-    int argc = 1;
-    char name[] = "worker_test";
-    char *argv[] = {name, nullptr};
-    QCoreApplication app(argc, argv);
-
     auto gate = std::make_shared<Gate>();
     auto signal = startThread([gate] { gate->wait(); });
     const auto start = Clock::now();
