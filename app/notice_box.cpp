@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QCoreApplication>
+#include <QPointer>
 #include <QThread>
 
 #include <mutex>
@@ -69,8 +70,14 @@ int showOnGuiThread(const NoticeRequest &request)
     }
     if (answer)
         return answer(request);
-    const std::unique_ptr<QMessageBox> box = makeNoticeBox(request);
+    std::unique_ptr<QMessageBox> box = makeNoticeBox(request);
+    const QPointer<QMessageBox> shown(box.get());
     box->exec();
+    if (!shown) {
+        // Its owner was destroyed meanwhile and took the box along: nothing was pressed.
+        (void)box.release();
+        return 0;
+    }
     return buttonCode(box->standardButton(box->clickedButton()));
 }
 

@@ -1,5 +1,7 @@
 #include "regex/group_probe.h"
 
+#include <vector>
+
 namespace ftq::regex {
 namespace {
 
@@ -14,6 +16,7 @@ std::u16string groupProbePattern(std::u16string_view pattern)
 {
     std::u16string out;
     out.reserve(pattern.size() * 2);
+    std::vector<bool> openCapturing; // one entry per "(" not yet closed
     bool inClass = false;
     size_t i = 0;
     while (i < pattern.size()) {
@@ -41,14 +44,24 @@ std::u16string groupProbePattern(std::u16string_view pattern)
             i += 2;
             continue;
         }
+        if (!inClass && c == u')' && !openCapturing.empty()) {
+            if (openCapturing.back())
+                out += u')';
+            openCapturing.pop_back();
+        }
         out += c;
         ++i;
         if (inClass) {
             inClass = c != u']'; // in ECMAScript the first ] closes, so [] and [^] are whole
         } else if (c == u'[') {
             inClass = true;
-        } else if (c == u'(' && (i >= pattern.size() || pattern[i] != u'?')) {
-            out += u"(?=([\\s\\S]*))";
+        } else if (c == u'(') {
+            const bool capturing = i >= pattern.size() || pattern[i] != u'?';
+            openCapturing.push_back(capturing);
+            // The body goes into (?:...) so that the lookahead runs whichever alternative of
+            // the group matches.
+            if (capturing)
+                out += u"(?=([\\s\\S]*))(?:";
         }
     }
     return out;

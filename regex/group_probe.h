@@ -5,7 +5,8 @@
 
 // Where capturing groups start. exec() tells only a group's text, so the pattern is rewritten
 // to tell more: right after each capturing "(" a lookahead captures the rest of the subject,
-// whose length gives the place the group began. Lookaheads are atomic and always succeed here,
+// whose length gives the place the group began, and the group's alternatives follow it inside
+// "(?:...)". Lookaheads are atomic and always succeed here,
 // so the rewritten pattern finds the same matches with the same groups.
 namespace ftq::regex {
 

@@ -174,6 +174,15 @@ private Q_SLOTS:
         QCOMPARE(NoticeBox("shown for real"), 0);
     }
 
+    // The owner may go while its box is up; the box goes with it and nothing was answered.
+    void realBox_ownerDestroyedWhileShown_givesNoAnswer()
+    {
+        auto *owner = new QWidget;
+        owner->show();
+        QTimer::singleShot(0, qApp, [owner] { delete owner; });
+        QCOMPARE(NoticeBox("owner goes", std::nullopt, std::nullopt, owner), -1);
+    }
+
     void realBox_escapeOnOkBoxGivesOk()
     {
         QTimer::singleShot(
