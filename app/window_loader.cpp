@@ -1,5 +1,7 @@
 #include "app/window_loader.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QEventLoop>
 
 namespace ftq {
@@ -14,6 +16,36 @@ void bringForward(QWidget *window)
         window->activateWindow();
     }
 }
+
+// Forgets a window the moment it accepts to close. Closing only schedules its deletion, and a
+// load in between must make a new window rather than bring forward one that is going away.
+class CloseWatch : public QObject
+{
+public:
+    CloseWatch(QWidget *window, QPointer<QWidget> &slot) : QObject(window), m_slot(slot)
+    {
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::Close)
+            return false;
+        // The window decides first; the verdict travels back in the event itself.
+        const QPointer<QObject> alive(watched);
+        watched->removeEventFilter(this);
+        QCoreApplication::sendEvent(watched, event);
+        if (!alive)
+            return true; // this watch went with the window
+        watched->installEventFilter(this);
+        if (event->isAccepted() && m_slot == watched)
+            m_slot = nullptr;
+        return true;
+    }
+
+private:
+    QPointer<QWidget> &m_slot; // the loader's entry: map nodes never move
+};
 
 void runModally(QWidget *window)
 {
@@ -54,6 +86,7 @@ QWidget *WindowLoader::load(const QString &id, LoadMode mode)
     QWidget *window = kind.factory();
     window->setAttribute(Qt::WA_DeleteOnClose);
     kind.window = window;
+    new CloseWatch(window, kind.window);
     if (kind.onCreated)
         kind.onCreated(window);
     if (!kind.window)

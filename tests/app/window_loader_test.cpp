@@ -1,11 +1,18 @@
 #include "app/window_loader.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
 
 using ftq::LoadMode;
+
+class RefusesToClose : public QWidget
+{
+protected:
+    void closeEvent(QCloseEvent *event) override { event->ignore(); }
+};
 
 // A window of the loader's kind that counts how often its creation handler ran.
 class WindowLoaderTest : public QObject
@@ -87,6 +94,33 @@ private Q_SLOTS:
         QTRY_VERIFY(first.isNull());
         QVERIFY(m_windows.load(m_id, LoadMode::NoParent));
         QCOMPARE(m_created, 2);
+    }
+
+    void windowClosedButNotYetDeleted_isNotBroughtForward()
+    {
+        // Closing only schedules the deletion; a load in between (a handler that closes the
+        // window and then waits for a reply) must still give a live, visible window.
+        QPointer<QWidget> first = m_windows.load(m_id, LoadMode::NoParent);
+        first->close();
+        QVERIFY(!first.isNull());
+        QWidget *second = m_windows.load(m_id, LoadMode::NoParent);
+        QVERIFY(second != first.data());
+        QVERIFY(second->isVisible());
+        QCOMPARE(m_windows.find(m_id), second);
+        QCOMPARE(m_created, 2);
+        QTRY_VERIFY(first.isNull());
+        QCOMPARE(m_windows.find(m_id), second);
+    }
+
+    void closeRefused_keepsWindowOpen()
+    {
+        m_windows.define(
+            m_id, [] { return new RefusesToClose; }, [this](QWidget *) { ++m_created; });
+        QWidget *window = m_windows.load(m_id, LoadMode::NoParent);
+        QVERIFY(!window->close());
+        window->hide(); // hidden later for another reason: still the open window
+        QCOMPARE(m_windows.load(m_id, LoadMode::NoParent), window);
+        QCOMPARE(m_created, 1);
     }
 
     void unknownId_loadsNothing()
