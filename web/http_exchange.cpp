@@ -106,9 +106,11 @@ void performRequest(CURL *handle, const ExchangeRecord &record, Transfer &transf
     curl_easy_setopt(handle, CURLOPT_SSL_VERIFYHOST, 2L);
 
     // The proxy serves plain HTTP only; an empty proxy also keeps curl from taking one from the
-    // environment.
+    // environment. Its bypass list is empty, so the environment's no_proxy cannot route a request
+    // around the proxy the caller gave.
     const std::string proxy(record.text(ExchangeRecord::Proxy));
     curl_easy_setopt(handle, CURLOPT_PROXY, isSecureUrl(url) ? "" : proxy.c_str());
+    curl_easy_setopt(handle, CURLOPT_NOPROXY, "");
 
     curl_easy_setopt(handle, CURLOPT_FOLLOWLOCATION,
                      record.bytes(ExchangeRecord::AllowRedirect) == redirectsAllowed ? 1L : 0L);

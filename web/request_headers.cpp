@@ -18,6 +18,13 @@ bool startsWithNoCase(std::string_view text, std::string_view prefix)
            findText(text.substr(0, prefix.size()), prefix, 1, true) == 1;
 }
 
+// What curl takes for a header without a value: nothing but ASCII white space after the colon.
+// A full-width blank is a value like any other and goes out as given.
+bool hasNoValue(std::string_view afterColon)
+{
+    return afterColon.find_first_not_of(" \t\n\v\f\r") == std::string_view::npos;
+}
+
 } // namespace
 
 std::string userAgentOf(std::string_view headers)
@@ -79,7 +86,7 @@ std::vector<std::string> curlHeaderLines(std::string_view builtHeaders)
         hasContentType = hasContentType || startsWithNoCase(line, "Content-Type:");
 
         const size_t colon = line.find(':');
-        if (colon != std::string_view::npos && trimBlanks(line.substr(colon + 1)).empty()) {
+        if (colon != std::string_view::npos && hasNoValue(line.substr(colon + 1))) {
             // curl takes "Name:" as "drop this header"; "Name;" sends it with no value.
             lines.push_back(std::string(line.substr(0, colon)) + ";");
         } else {

@@ -51,17 +51,23 @@ bool hasEventLoop()
 }
 
 // Runs the thread's event loop until the signal wakes it or the deadline passes.
-void processEventsUntil(std::unique_lock<std::mutex> &lock, std::function<void()> &wake,
-                        Clock::time_point deadline)
+void processEventsUntil(std::unique_lock<std::mutex> &lock, WorkerSignal &signal,
+                        std::function<void()> &wake, Clock::time_point deadline)
 {
     QEventLoop loop;
     QTimer timer;
     timer.setSingleShot(true);
     timer.setTimerType(Qt::PreciseTimer);
     QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-    // By name: the queued call is then made and freed inside Qt alone, so ThreadSanitizer does not
-    // see our code share a call object across threads through Qt's (uninstrumented) event queue.
-    wake = [&loop] { QMetaObject::invokeMethod(&loop, "quit", Qt::QueuedConnection); };
+    // The worker only wakes the dispatcher, which allocates nothing; the loop then looks for the
+    // end itself. A queued call would hand an event object from the worker to this thread through
+    // Qt's own (uninstrumented) locks, which ThreadSanitizer reports as a race.
+    QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance();
+    QObject::connect(dispatcher, &QAbstractEventDispatcher::awake, &loop, [&signal, &loop] {
+        if (signal.isFinished())
+            loop.quit();
+    });
+    wake = [dispatcher] { dispatcher->wakeUp(); };
     lock.unlock();
 
     const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
@@ -79,7 +85,7 @@ bool waitForWorker(WorkerSignal &signal, std::chrono::milliseconds limit)
     const Clock::time_point deadline = Clock::now() + limit;
     std::unique_lock lock(signal.m_mutex);
     if (!signal.m_done && limit.count() > 0 && hasEventLoop()) {
-        processEventsUntil(lock, signal.m_wake, deadline);
+        processEventsUntil(lock, signal, signal.m_wake, deadline);
         // An event loop that refuses to run (the application is quitting) returns at once;
         // the rest of the time is waited for plainly.
     }

@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <optional>
+
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -142,8 +145,33 @@ TEST(HttpWire, httpsUrlUsesTheWrittenPortWithTls)
     EXPECT_TRUE(requests.front().starts_with("\x16\x03")) << "a TLS handshake record";
 }
 
+// An environment variable set for as long as it lives, then put back as it was.
+class ScopedEnvironment
+{
+public:
+    ScopedEnvironment(const char *name, const char *value) : m_name(name)
+    {
+        if (const char *old = std::getenv(name))
+            m_old = old;
+        ::setenv(name, value, 1);
+    }
+    ~ScopedEnvironment()
+    {
+        if (m_old)
+            ::setenv(m_name, m_old->c_str(), 1);
+        else
+            ::unsetenv(m_name);
+    }
+
+private:
+    const char *m_name;
+    std::optional<std::string> m_old;
+};
+
 TEST(HttpWire, proxyServesPlainHttpOnly)
 {
+    // The caller's proxy has no bypass list: one in the environment must not route around it.
+    const ScopedEnvironment noProxy("no_proxy", "127.0.0.1");
     RawServer proxy("HTTP/1.1 200 OK\r\nContent-Length: 8\r\nConnection: close\r\n\r\nproxied!");
     const int target = closedPort();
     WebRequestOptions options;

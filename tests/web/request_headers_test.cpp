@@ -88,6 +88,9 @@ TEST(CurlHeaderLines, oneEntryALineWithCurlsOwnDefaultsSwitchedOff)
     // An empty value is still sent, not taken as "leave this header out".
     EXPECT_EQ(curlHeaderLines("Accept: x\r\nCookie:   \r\n\r\n"),
               (Lines{"Accept: x", "Cookie;", "Content-Type:", "Expect:"}));
+    // A full-width blank is a value: it goes out as given.
+    EXPECT_EQ(curlHeaderLines("Accept: x\r\nCookie: \xA1\xA1\r\n\r\n"),
+              (Lines{"Accept: x", "Cookie: \xA1\xA1", "Content-Type:", "Expect:"}));
 }
 
 } // namespace

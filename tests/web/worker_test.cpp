@@ -91,6 +91,24 @@ TEST_F(WaitForWorkerWithEventLoop, processesEventsWhileWaiting)
     EXPECT_TRUE(timerRan);
 }
 
+// Work that ends while the loop runs: each wait ends with it, not at its limit. The end crosses
+// from the worker to the waiting thread many times, where ThreadSanitizer watches the hand-over.
+TEST_F(WaitForWorkerWithEventLoop, endOfWorkEndsTheWaitAtOnce)
+{
+    const auto start = Clock::now();
+    for (int i = 0; i < 100; ++i) {
+        auto gate = std::make_shared<Gate>();
+        auto signal = startThread([gate] { gate->wait(); });
+        QTimer::singleShot(0, [gate] {
+            gate->release();
+            // Busy here while the work ends, so its end is picked up without a blocking wake.
+            std::this_thread::sleep_for(2ms);
+        });
+        ASSERT_TRUE(waitForWorker(*signal, 5s));
+    }
+    EXPECT_LT(Clock::now() - start, 5s);
+}
+
 TEST_F(WaitForWorkerWithEventLoop, nestedWaitRunsWhileOuterWaits)
 {
     auto outerGate = std::make_shared<Gate>();
