@@ -1,5 +1,7 @@
 #include "web/exchange_record.h"
 
+#include "text/text_end.h"
+
 #include <utility>
 
 namespace ftq {
@@ -29,8 +31,7 @@ const std::string &ExchangeRecord::bytes(int slot) const
 
 std::string_view ExchangeRecord::text(int slot) const
 {
-    const std::string_view all = bytes(slot);
-    return all.substr(0, all.find('\0'));
+    return upToZero(bytes(slot));
 }
 
 void ExchangeRecord::set(int slot, std::string_view bytes)
